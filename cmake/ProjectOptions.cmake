@@ -17,3 +17,12 @@ endif()
 
 add_library(ql_project INTERFACE)
 target_link_libraries(ql_project INTERFACE ql_warnings ql_sanitizers)
+
+if(QL_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "QL_FUZZ needs clang (-DCMAKE_CXX_COMPILER=clang++)")
+  endif()
+  target_compile_options(ql_sanitizers INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(ql_sanitizers INTERFACE -fsanitize=address,undefined)
+endif()
