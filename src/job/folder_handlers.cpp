@@ -1,11 +1,14 @@
 // The handlers that accept the typed folders, and the check of the output folder.
 #include "job/gallery_job.h"
+#include "html/gallery_pages.h"
+#include "imaging/convert_image.h"
 #include "job/string_table.h"
 #include "platform/file_system.h"
 
 namespace ql {
 
-TGalleryJob::TGalleryJob(IWindowServices& ui) : Images(MaxImages), ui_(ui) {}
+TGalleryJob::TGalleryJob(IWindowServices& ui)
+    : Images(MaxImages), Steps{&ConvertImage, &WriteGalleryPages}, ui_(ui) {}
 
 void TGalleryJob::UpdateRunButtonFor(const std::string& otherFolder) {
   if (DirectoryExists(otherFolder)) ui_.SetRunButtonEnabled(true);

@@ -3,15 +3,26 @@
 // command-line front end each own one and reach it through the window-services interface.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "exif/img_data.h"
 #include "job/gallery_options.h"
+#include "job/job_context.h"
 #include "job/run_outcome.h"
 #include "job/source_image.h"
 #include "platform/window_services.h"
 
 namespace ql {
+
+// The two steps a run delegates: the conversion of one image and the writing of all pages.
+// They are the real ones unless a test puts its own in.
+struct TRunSteps {
+  std::function<void(const TJobContext& ctx, const std::string& sourceName, const std::string& destName,
+                     int quality, int maxWidth, int maxHeight, int filterIndex, bool thumbnail)>
+      ConvertImage;
+  std::function<int(const TJobContext& ctx, int n, TPageWriteReport* report)> WriteGalleryPages;
+};
 
 class TGalleryJob {
  public:
@@ -46,6 +57,7 @@ class TGalleryJob {
   std::string BackgroundWebName;
   std::string BackgroundWebNameImages;
   std::string ProgramDir;  // the current directory at start-up; home of default.qvl
+  TRunSteps Steps;
 
  private:
   void UpdateRunButtonFor(const std::string& otherFolder);

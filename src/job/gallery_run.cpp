@@ -1,8 +1,6 @@
 // The run: from accepting the folders to opening the first index page.
 #include <memory>
 
-#include "html/gallery_pages.h"
-#include "imaging/convert_image.h"
 #include "job/gallery_job.h"
 #include "job/output_names.h"
 #include "job/sort_images.h"
@@ -113,9 +111,9 @@ TRunOutcome TGalleryJob::RunGallery() {
     image.WebName = names.ClaimImage(WebFileName(image.FileName, true));
     if (!ui_.CheckBoxCreateNoImagesChecked()) {
       const TJobContext ctx = context(ui_.CheckBoxExifChecked());
-      ConvertImage(ctx, image.FileName, image.WebName + ".jpg", ui_.TrackBarQualityPosition(), Options.maxWidth,
+      Steps.ConvertImage(ctx, image.FileName, image.WebName + ".jpg", ui_.TrackBarQualityPosition(), Options.maxWidth,
                    Options.maxHeight, ui_.ComboBoxFilterIndex(), false);
-      ConvertImage(ctx, image.FileName, "t_" + image.WebName + ".jpg", ui_.TrackBarThumbQualityPosition(),
+      Steps.ConvertImage(ctx, image.FileName, "t_" + image.WebName + ".jpg", ui_.TrackBarThumbQualityPosition(),
                    Options.maxThumbSize, Options.maxThumbSize, kThumbnailFilter, true);
     }
     outcome.Processed = i + 1;
@@ -148,7 +146,7 @@ TRunOutcome TGalleryJob::RunGallery() {
       }
     }
 
-    if (WriteGalleryPages(context(ui_.CheckBoxExifChecked()), n, &outcome.Pages) != 0) {
+    if (Steps.WriteGalleryPages(context(ui_.CheckBoxExifChecked()), n, &outcome.Pages) != 0) {
       stop = true;
       ui_.MessageBox(PageFailureText(outcome.Pages), "Error", MB_OK | MB_ICONHAND);
     }

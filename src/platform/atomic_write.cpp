@@ -28,6 +28,12 @@ std::string TemporaryPattern(const std::string& path) {
 
 void WriteFileAtomic(const std::string& path, std::span<const std::uint8_t> bytes) {
   if (path.empty() || path.back() == '/') throw TFileError(path, "not a file name");
+  // Only a regular file (or a symbolic link, which the rename replaces) may be replaced: never a
+  // device, a FIFO or a folder.
+  struct stat existing {};
+  if (lstat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode) && !S_ISLNK(existing.st_mode)) {
+    throw TFileError(path, S_ISDIR(existing.st_mode) ? "is a folder" : "not a regular file");
+  }
   std::string temp = TemporaryPattern(path);
   const int fd = mkostemp(temp.data(), O_CLOEXEC);
   if (fd < 0) throw TFileError(path, ErrnoText(errno));
