@@ -18,4 +18,9 @@ inline constexpr std::string_view kDefaultSettingsName = "default.qvl";
 // and refusing it keeps the reader from holding millions of lines for it.
 inline constexpr std::size_t kMaxSettingsFileBytes = std::size_t{16} << 20;
 
+// Likewise for lines: every line of a code block is kept as a string of its own, and a file of
+// millions of short lines would cost seconds and hundreds of megabytes before it could be
+// refused for another reason.
+inline constexpr std::size_t kMaxSettingsFileLines = 1000000;
+
 }  // namespace ql

@@ -36,6 +36,16 @@ void TLineCursor::Fail(std::size_t line, std::string_view reason) const {
   throw TFileError(*fileName_, "line " + std::to_string(line) + ": " + std::string(reason));
 }
 
+std::size_t CountLines(std::string_view text) {
+  std::size_t breaks = 0;
+  for (std::size_t pos = 0; pos < text.size(); ++pos) {
+    if (text[pos] == '\n' || (text[pos] == '\r' && (pos + 1 == text.size() || text[pos + 1] != '\n'))) ++breaks;
+  }
+  // A last line without a break counts as well.
+  const bool open = !text.empty() && text.back() != '\n' && text.back() != '\r';
+  return breaks + (open ? 1 : 0);
+}
+
 std::string QuoteLine(std::string_view line) {
   constexpr std::size_t kShown = 40;
   std::string quoted = "'";

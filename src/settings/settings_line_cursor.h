@@ -38,6 +38,9 @@ class TLineCursor {
   std::size_t number_ = 1;
 };
 
+// The number of lines of the text, counted as the cursor walks them.
+std::size_t CountLines(std::string_view text);
+
 // A line as an error message quotes it: in single quotes, control characters as \xNN, and a
 // long line cut after its first 40 characters, "..." marking the cut.
 std::string QuoteLine(std::string_view line);

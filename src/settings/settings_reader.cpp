@@ -1,5 +1,6 @@
 #include "settings/settings_reader.h"
 
+#include "platform/errors.h"
 #include "platform/int_conversion.h"
 #include "platform/text_encoding.h"
 #include "settings/default_code_blocks.h"
@@ -70,6 +71,9 @@ TSettingsContent ParseSettingsText(std::string_view bytes, const TGalleryOptions
                                    const std::string& fileName) {
   const std::string text = ToUtf8(bytes);
   TLineCursor cursor(text, fileName);
+  if (CountLines(text) > kMaxSettingsFileLines) {
+    throw TFileError(fileName, "more than " + std::to_string(kMaxSettingsFileLines) + " lines, not a settings file");
+  }
   TSettingsContent content;
   content.Options = current;
   TGalleryOptions& o = content.Options;

@@ -25,7 +25,8 @@ struct TSettingsContent {
 // what the file does not hold (UseNamesImages; ImageFileImages in the earlier layout). Bytes
 // that are not valid UTF-8 are read as Windows-1252. Values are found by their line positions;
 // key lines are never looked at. Raises TFileError naming `fileName`, the line and the cause
-// ("line 24: 'abc' is not a number", "line 157: the file ends here, a value was expected").
+// ("line 24: 'abc' is not a number", "line 157: the file ends here, a value was expected"), or
+// the file's size when it has more lines than any settings file.
 TSettingsContent ParseSettingsText(std::string_view bytes, const TGalleryOptions& current,
                                    const std::string& fileName);
 

@@ -64,8 +64,13 @@ TEST(SettingsErrors, MalformedFileChangesNothingAndNamesLineAndCause) {
        "line 2: '" + std::string(40, 'a') + "...' is not a number"},
       {"zero bytes only", std::string(1000, '\0'), "line 2" + valueMissing},
       {"UTF-16", std::string("\xFF\xFE[\0Q\0]\0\r\0\n\0" "8\0" "5\0\r\0\n\0"sv), "line 2: '\\x00' is not a number"},
-      {"block of a million lines without end line", JoinLines(FirstLines(golden, 31)) + Repeat("x\n", 1000000),
-       "line 1000032: the file ends here, the code block from line 32 on has no end line \"@*end/@\""},
+      {"a million lines, the block without end line", JoinLines(FirstLines(golden, 31)) + Repeat("x\n", 1000000 - 31),
+       "line 1000001: the file ends here, the code block from line 32 on has no end line \"@*end/@\""},
+      {"more than a million lines", JoinLines(FirstLines(golden, 31)) + Repeat("\r", 1000000 - 31) + "x",
+       "more than 1000000 lines, not a settings file"},
+      {"a million and one lines, the last two of lone breaks", Repeat("\r\n", 999999) + "\n\r",
+       "more than 1000000 lines, not a settings file"},
+      {"a million lines exactly", Repeat("\r\n", 1000000), "line 2: '' is not a number"},
   };
   TTempDir dir;
   const std::string path = dir / "bad.qvl";
