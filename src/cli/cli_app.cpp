@@ -61,7 +61,9 @@ int Run(const TCliOptions& o, std::ostream& out, std::ostream& err) {
       err << "quorvalinde-cli: " << *o.SaveSettings << ": " << StringTableText(sCouldNotSave) << '\n';
       return kExitFailure;
     }
-    if (ui.EditSourceText() == notChosen) return kExitOk;
+    // Saving is a run of its own unless an input folder is named: the folders of a loaded
+    // settings file alone do not start a gallery.
+    if (!o.Input) return kExitOk;
   }
 
   const std::string input = ui.EditSourceText();
