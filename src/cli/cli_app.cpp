@@ -61,9 +61,8 @@ int Run(const TCliOptions& o, std::ostream& out, std::ostream& err) {
       err << "quorvalinde-cli: " << *o.SaveSettings << ": " << StringTableText(sCouldNotSave) << '\n';
       return kExitFailure;
     }
-    // Saving is a run of its own unless an input folder is named: the folders of a loaded
-    // settings file alone do not start a gallery.
-    if (!o.Input) return kExitOk;
+    // With no input folder known (none given, none loaded), saving is all there is to do.
+    if (ui.EditSourceText() == notChosen) return kExitOk;
   }
 
   const std::string input = ui.EditSourceText();

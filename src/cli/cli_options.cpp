@@ -33,7 +33,8 @@ index pages (page1.htm ...) and one page per image (img1.htm ...).
       --thumb-size N       largest side of a thumbnail, 0 to 999
   -y, --yes                answer OK to the warnings (non-empty output folder, create folder)
       --open               open page1.htm in the default browser at the end
-      --save-settings FILE write the effective settings to FILE (without -i, no run follows)
+      --save-settings FILE write the effective settings to FILE; a run follows only when an
+                           input folder is known (given with -i or loaded with -s)
       --inspect FILE...    print what the metadata reader finds in each file, one JSON line each
   -h, --help               show this text
       --version            show the version
