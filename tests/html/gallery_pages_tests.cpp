@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "exif/img_data.h"
 #include "html/gallery_pages.h"
 #include "html/page_checks.h"
 #include "html/page_job.h"
@@ -136,6 +137,36 @@ TEST(WriteGalleryPages, BodyTagsComeFromTheirOwnOptionsAndBackgroundCopies) {
                 .find("\r\n <body bgcolor=#FFFFFF text=#000000 link=#0000A0 vlink=#8000FF>\r\n"),
             std::string::npos);
   EXPECT_NE(ReadFile(dir / "img1.htm").find("\r\n  <body background=\"sky_blue.jpg\">\r\n"), std::string::npos);
+}
+
+// The comments of the example photos through the metadata reader. Skipped while the reader
+// finds no metadata in any file.
+TEST(WriteGalleryPages, ImagePagesCarryTheEscapedCommentsOfThePhotos) {
+  const std::string photos = QL_EXAMPLES_PHOTOS_DIR;
+  if (!TimgData(0).ProcessFile(photos + "/Ladybird.jpg")) GTEST_SKIP() << "the metadata reader reads no comments yet";
+  struct TCase {
+    std::string FileName;
+    std::string Expected;
+  };
+  const std::vector<TCase> cases = {
+      {"Ladybird.jpg", "Ladybird &amp; forget-me-nots &lt;macro&gt; &quot;f/2.8&quot;"},
+      {"Rain Drops.jpg", "Raindrops on a leaf"},                      // ends with a zero byte
+      {"Evening Storm.jpg", "Storm clouds over the road"},            // no zero byte: the "d" stays
+      {"Weathered Wood.jpg", "Old planks,\r\nweathered by sun and rain"},  // LF in the file
+      {"\u00dcber den D\u00fcnen.jpeg", "D\u00fcnengras an der K\u00fcste"},
+      {"green meadow.jpg", ""},
+      {"Wood Grain.bmp", ""},
+  };
+  TTempDir dir;
+  TPageJob job(dir.Path());
+  job.SourceDir = photos;
+  job.Options.Code1Images = {"<p>@exifcomment@</p>"};
+  for (const TCase& c : cases) job.Images.push_back({c.FileName, "", 0, "w"});
+  ASSERT_EQ(WriteGalleryPages(job.Context(), static_cast<int>(cases.size())), 0);
+  for (std::size_t i = 0; i < cases.size(); ++i) {
+    EXPECT_EQ(ReadFile(dir / ("img" + std::to_string(i + 1) + ".htm")), "<p>" + cases[i].Expected + "</p>\r\n")
+        << cases[i].FileName;
+  }
 }
 
 }  // namespace
