@@ -32,7 +32,7 @@ void WriteFileAtomic(const std::string& path, std::span<const std::uint8_t> byte
   // device, a FIFO or a folder.
   struct stat existing {};
   if (lstat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode) && !S_ISLNK(existing.st_mode)) {
-    throw TFileError(path, S_ISDIR(existing.st_mode) ? "is a folder" : "not a regular file");
+    throw TFileError(path, S_ISDIR(existing.st_mode) ? ErrnoText(EISDIR) : "not a regular file");
   }
   std::string temp = TemporaryPattern(path);
   const int fd = mkostemp(temp.data(), O_CLOEXEC);
