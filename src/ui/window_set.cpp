@@ -1,6 +1,7 @@
 #include "ui/window_set.h"
 
 #include "ui/about_box.h"
+#include "ui/application.h"
 #include "ui/form1.h"
 #include "ui/html_form.h"
 #include "ui/html_form2.h"
@@ -15,6 +16,15 @@ TWindowSet::TWindowSet() {
   AboutBox = std::make_unique<TAboutBox>(Form1.get());
   HtmlForm2 = std::make_unique<THtmlForm2>(Form1->Job(), Form1.get());
   Form1->SetHtmlForms(HtmlForm.get(), HtmlForm2.get());
+}
+
+std::unique_ptr<TWindowSet> CreateWindows() {
+  try {
+    return std::make_unique<TWindowSet>();
+  } catch (const std::exception& error) {
+    ReportError(error);
+    return nullptr;
+  }
 }
 
 // The dialogs go before the main window that is their parent.

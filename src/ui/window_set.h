@@ -25,4 +25,8 @@ struct TWindowSet {
   std::unique_ptr<THtmlForm2> HtmlForm2;
 };
 
+// The windows of the program; nullptr after an error while the main window was made, which has
+// then been shown in a message box captioned "QuorvaLinde". The program ends in that case.
+std::unique_ptr<TWindowSet> CreateWindows();
+
 }  // namespace ql::ui

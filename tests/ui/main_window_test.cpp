@@ -48,7 +48,10 @@ class MainWindowTest : public QObject {
     windows = MakeWindows();
     form = windows->Form1.get();
   }
-  void cleanup() { windows.reset(); }
+  void cleanup() {
+    windows.reset();
+    std::filesystem::remove("default.qvl");  // what Save as Default wrote
+  }
 
   void firstStartState() {
     const std::string notChosen = StringTableText(sNotChosenYet);

