@@ -4,7 +4,7 @@
 set -eu
 
 packages="cmake make g++ pkg-config libjpeg62-turbo-dev libgtest-dev libgmock-dev libbenchmark-dev"
-case " $* " in *" ui "*) packages="$packages qt6-base-dev" ;; esac
+case " $* " in *" ui "*) packages="$packages qt6-base-dev fonts-liberation2 fonts-dejavu-core" ;; esac
 for extra in "$@"; do
   case "$extra" in ui) ;; *) packages="$packages $extra" ;; esac
 done
