@@ -18,7 +18,7 @@
 #include "job/string_table.h"
 #include "platform/file_system.h"
 #include "platform/int_conversion.h"
-#include "settings/settings_file.h"
+#include "settings/settings_commands.h"
 #include "settings/startup.h"
 #include "ui/about_box.h"
 #include "ui/application.h"
@@ -36,8 +36,8 @@ namespace ql::ui {
 
 namespace {
 
+// The filter of the settings dialogs in Qt's form.
 const QString kSettingsFilter = "QuorvaLinde INI-Files (*.qvl)";
-constexpr const char* kDefaultSettingsFile = "default.qvl";
 
 }  // namespace
 
@@ -163,43 +163,22 @@ void TForm1::Label12Click() {
   // Opened by the label itself; nothing more to do here.
 }
 
+// The settings commands live in the core; the window gives them its file dialogs.
 void TForm1::ButtonLoadSettingsClick() {
-  const std::optional<QString> file =
-      AskOpenFileName(this, "Load Settings", Q(job_->ProgramDir), kSettingsFilter, false, false);
-  if (!file) return;
-  LoadSettingsFrom(S(*file));
+  LoadSettingsCommand(*job_, [this](const TSettingsFileDialog& d) -> std::optional<std::string> {
+    const auto file = AskOpenFileName(this, "Load Settings", Q(d.InitialDir), kSettingsFilter, false, false);
+    return file ? std::optional<std::string>(S(*file)) : std::nullopt;
+  });
 }
 
 void TForm1::ButtonSaveSettingsClick() {
-  // The options keep the control values even when the dialog is cancelled.
-  CopyControlsToOptions(*job_);
-  const std::optional<QString> file =
-      AskSaveFileName(this, "Save Settings", Q(job_->ProgramDir), kSettingsFilter, "qvl");
-  if (!file) return;
-  SaveSettingsTo(S(*file));
+  SaveSettingsCommand(*job_, [this](const TSettingsFileDialog& d) -> std::optional<std::string> {
+    const auto file = AskSaveFileName(this, "Save Settings", Q(d.InitialDir), kSettingsFilter, "qvl");
+    return file ? std::optional<std::string>(S(*file)) : std::nullopt;
+  });
 }
 
-void TForm1::ButtonSaveDefaultClick() { SaveAsDefault(); }
-
-// --- Settings commands --------------------------------------------------------------------------
-
-void TForm1::LoadSettingsFrom(const std::string& path) {
-  if (LoadSettingsFile(*job_, path) != 0) {
-    MessageBox(StringTableText(sNotAValidSettingsFile), "Error", MB_OK | MB_ICONHAND);
-  }
-}
-
-void TForm1::SaveSettingsTo(const std::string& path) {
-  CopyControlsToOptions(*job_);
-  if (SaveSettingsFile(*job_, path) != 0) MessageBox(StringTableText(sCouldNotSave), "Error", MB_OK | MB_ICONHAND);
-}
-
-void TForm1::SaveAsDefault() {
-  CopyControlsToOptions(*job_);
-  if (SaveSettingsFile(*job_, JoinPath(job_->ProgramDir, kDefaultSettingsFile)) != 0) {
-    MessageBox(StringTableText(sCouldNotSave), "Error", MB_OK | MB_ICONHAND);
-  }
-}
+void TForm1::ButtonSaveDefaultClick() { SaveAsDefaultCommand(*job_); }
 
 // --- Run state, keys and closing ----------------------------------------------------------------
 

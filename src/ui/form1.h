@@ -104,11 +104,6 @@ class TForm1 : public QWidget, public IWindowServices {
   void ButtonSaveSettingsClick();
   void ButtonSaveDefaultClick();
 
-  // The settings commands behind the buttons, once the file is known.
-  void LoadSettingsFrom(const std::string& path);
-  void SaveSettingsTo(const std::string& path);
-  void SaveAsDefault();
-
   // While a run is in progress, nothing that could start a second run or change the options
   // under it can be used.
   void SetRunning(bool running);

@@ -28,7 +28,7 @@ using ui::TForm1;
 // False while the image conversion and the page writer of this build are placeholders: the runs
 // then use the stand-in steps below, which write files of the same names. Set it to true once
 // both are built; the same tests then check the real output.
-constexpr bool kRealSteps = false;
+constexpr bool kRealSteps = true;
 
 namespace {
 

@@ -321,12 +321,14 @@ class MainWindowTest : public QObject {
     QVERIFY(form->Job().Options == before);
   }
 
-  void malformedSettingsFileReachesTopLevelHandler() {
+  void malformedSettingsFileIsReportedAndChangesNothing() {
     TTempDir dir;
     WriteFile(dir / "bad.qvl", "[Quality]\r\nabc\r\n");
+    const TGalleryOptions before = form->Job().Options;
     ModalHooks().FileNames = {QString::fromStdString(dir / "bad.qvl")};
     Get<QPushButton>("ButtonLoadSettings")->click();
-    QCOMPARE(LastMessage().Caption, std::string("QuorvaLinde"));
+    QCOMPARE(LastMessage().Caption, std::string("Error"));
+    QVERIFY(form->Job().Options == before);
     QVERIFY2(LastMessage().Text.rfind(dir / "bad.qvl", 0) == 0, LastMessage().Text.c_str());
     QVERIFY(form->isEnabled());
   }
