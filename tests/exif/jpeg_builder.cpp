@@ -64,11 +64,18 @@ TTiffBuilder& TTiffBuilder::Ascii(int dir, std::uint16_t tag, std::string_view t
   return Entry(dir, tag, fmtAscii, count, std::move(value));
 }
 
-TTiffBuilder& TTiffBuilder::Pointer(int dir, std::uint16_t tag, int target) {
-  TEntry e{tag, fmtLong, 1, {}};
-  e.target = target;
+TTiffBuilder& TTiffBuilder::Pointer(int dir, std::uint16_t tag, int target) { return Pointers(dir, tag, {target}); }
+
+TTiffBuilder& TTiffBuilder::Pointers(int dir, std::uint16_t tag, std::vector<int> targets) {
+  TEntry e{tag, fmtLong, static_cast<std::uint32_t>(targets.size()), {}};
+  e.targets = std::move(targets);
   dirs_.at(static_cast<std::size_t>(dir)).entries.push_back(e);
   return *this;
+}
+
+std::size_t TTiffBuilder::ValueSize(const TEntry& e) const {
+  if (e.raw) return 4;
+  return e.targets.empty() ? e.value.size() : 4 * e.targets.size();
 }
 
 TTiffBuilder& TTiffBuilder::Next(int dir, int target) {
@@ -97,9 +104,9 @@ std::uint32_t TTiffBuilder::DataOffset(int dir, int entry) const {
   for (std::size_t d = 0; d < dirs_.size(); ++d) {
     for (std::size_t i = 0; i < dirs_[d].entries.size(); ++i) {
       const TEntry& e = dirs_[d].entries[i];
-      const bool outOfLine = !e.raw && e.target < 0 && e.value.size() > 4;
+      const bool outOfLine = ValueSize(e) > 4;
       if (static_cast<int>(d) == dir && static_cast<int>(i) == entry) return outOfLine ? offset : 0;
-      if (outOfLine) offset += static_cast<std::uint32_t>(e.value.size());
+      if (outOfLine) offset += static_cast<std::uint32_t>(ValueSize(e));
     }
   }
   throw std::out_of_range("no such entry");
@@ -128,17 +135,19 @@ TBytes TTiffBuilder::Build() const {
       append(U16(e.tag));
       append(U16(e.format));
       append(U32(e.count));
+      TBytes value = e.value;
+      for (const int target : e.targets) {
+        const TBytes offset = U32(DirectoryOffset(target));
+        value.insert(value.end(), offset.begin(), offset.end());
+      }
       if (e.raw) {
         append(U32(e.field));
-      } else if (e.target >= 0) {
-        append(U32(DirectoryOffset(e.target)));
-      } else if (e.value.size() > 4) {
+      } else if (value.size() > 4) {
         append(U32(DataOffset(static_cast<int>(d), static_cast<int>(i))));
-        data.insert(data.end(), e.value.begin(), e.value.end());
+        data.insert(data.end(), value.begin(), value.end());
       } else {
-        TBytes field = e.value;
-        field.resize(4, 0);
-        append(field);
+        value.resize(4, 0);
+        append(value);
       }
     }
     append(U32(dir.next >= 0 ? DirectoryOffset(dir.next) : 0));

@@ -54,8 +54,9 @@ class TTiffBuilder {
   TTiffBuilder& Rational(int dir, std::uint16_t tag, std::uint32_t numerator, std::uint32_t denominator);
   // ASCII text with its closing zero byte.
   TTiffBuilder& Ascii(int dir, std::uint16_t tag, std::string_view text);
-  // A LONG pointer to another directory.
+  // A LONG pointer to another directory; with several targets, a list of LONG pointers.
   TTiffBuilder& Pointer(int dir, std::uint16_t tag, int target);
+  TTiffBuilder& Pointers(int dir, std::uint16_t tag, std::vector<int> targets);
 
   // The link to the next directory (IFD1 after IFD0).
   TTiffBuilder& Next(int dir, int target);
@@ -85,8 +86,9 @@ class TTiffBuilder {
     TBytes value;
     bool raw = false;
     std::uint32_t field = 0;
-    int target = -1;  // pointer to this directory
+    std::vector<int> targets = {};  // pointers to these directories
   };
+  std::size_t ValueSize(const TEntry& e) const;
   struct TDirectory {
     std::vector<TEntry> entries;
     int next = -1;
