@@ -162,13 +162,13 @@ TBytes TTiffBuilder::ExifPayload() const { return Concat({Bytes(std::string_view
 
 TJpegBuilder::TJpegBuilder() : bytes_{0xFF, 0xD8} {}
 
-TJpegBuilder& TJpegBuilder::Segment(std::uint8_t marker, const TBytes& payload) {
+TBytes Seg(std::uint8_t marker, const TBytes& payload) {
   const std::size_t length = payload.size() + 2;
   if (length > 0xFFFF) throw std::length_error("section too long");
-  bytes_.insert(bytes_.end(), {0xFF, marker, std::uint8_t(length >> 8), std::uint8_t(length)});
-  bytes_.insert(bytes_.end(), payload.begin(), payload.end());
-  return *this;
+  return Concat({{0xFF, marker, std::uint8_t(length >> 8), std::uint8_t(length)}, payload});
 }
+
+TJpegBuilder& TJpegBuilder::Segment(std::uint8_t marker, const TBytes& payload) { return Raw(Seg(marker, payload)); }
 
 TJpegBuilder& TJpegBuilder::Raw(const TBytes& bytes) {
   bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());

@@ -14,6 +14,8 @@ using TBytes = std::vector<std::uint8_t>;
 
 TBytes Bytes(std::string_view text);
 TBytes Concat(std::initializer_list<TBytes> parts);
+// 0xFF, the marker, a correct length field and the payload.
+TBytes Seg(std::uint8_t marker, const TBytes& payload);
 
 // TIFF tags and formats the tests use.
 enum : std::uint16_t {
