@@ -79,6 +79,12 @@ const std::vector<TDirCase>& DirCases() {
          t.RawEntry(0, tagExifOffset, fmtLong, 1, 0xFFFFFF00).Short(0, tagImageLength, 99);
          return TRecorded{true, 0, 99, 0, t.ValueFieldPos(0, 1)};
        }},
+      {"a pointer that wraps past 2^32 to the section's head ends only that sub-walk",
+       [](TTiffBuilder& t) {
+         // 8 + 0xFFFFFFFA is position 2, where "Ex" reads as 30789 entries.
+         t.RawEntry(0, tagExifOffset, fmtLong, 1, 0xFFFFFFFA).Short(0, tagImageLength, 98);
+         return TRecorded{true, 0, 98, 0, t.ValueFieldPos(0, 1)};
+       }},
       {"of several SubIFDs pointers only the first is followed",
        [](TTiffBuilder& t) {
          const int a = t.AddDirectory(), b = t.AddDirectory();
