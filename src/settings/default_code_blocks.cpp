@@ -7,7 +7,7 @@ namespace ql {
 namespace {
 
 // One element per line. Two lines end with a blank that belongs to them: line 1 of block 2 and
-// line 8 of both image-page templates.
+// line 8 of the image-page template.
 const char* const kDefaultCode1[] = {
     "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2//EN\">",
     "<html>",
@@ -119,47 +119,6 @@ const char* const kDefaultCode1Images[] = {
     "</html>",
 };
 
-const char* const kLegacyCode1Images[] = {
-    "<html>",
-    " <head>",
-    "  <meta name=\"generator\" content=\"QuorvaLinde 1.1 Freeware\">",
-    "  <meta name=\"keywords\" content=\"QuorvaLinde\">",
-    "  <title>gallery image @cp@ of @tp@</title>",
-    " </head>",
-    " @body@",
-    "  <b><i><font face=\"Arial,Helvetica\"><font size=+2>@image@</font></i></b> ",
-    "  <br>",
-    "  <hr width=100%>",
-    "  <center>",
-    "  <table cols=3 width=100% >",
-    "  <tr>",
-    "   <td width=33%>",
-    "   @iof@<center><a href=\"@prev@\">&lt; prev. page</a></center>",
-    "   </td>",
-    "   <td>",
-    "   <center>image @cp@ of @tp@</center>",
-    "   </td>",
-    "   <td width=33%>",
-    "   @iol@<center><a href=\"@next@\">next page &gt;</a></center>",
-    "   </td>",
-    "  </tr>",
-    "  <tr>",
-    "   <td>",
-    "   @iof@<center><a href=\"@first@\">&lt;&lt; first page</a></center>",
-    "   </td>",
-    "   <td><center><a href=\"@thumbs@\">back to thumbnailview</a></center> </td>",
-    "   <td>",
-    "   @iol@<center><a href=\"@last@\">last page &gt;&gt;</a></center>",
-    "   </td>",
-    "  </tr>",
-    "  </table>",
-    "  <br>",
-    "  <a href=\"@thumbs@\">",
-    "  <img src=\"@image@\" border=0 alt=\"@image@\">",
-    " </body>",
-    "</html>",
-};
-
 template <std::size_t N>
 TCodeBlock ToBlock(const char* const (&lines)[N]) { return TCodeBlock(lines, lines + N); }
 
@@ -175,6 +134,11 @@ TCodeBlock DefaultCodeBlock(int id) {
   }
 }
 
-TCodeBlock LegacyImagePageTemplate() { return ToBlock(kLegacyCode1Images); }
+TCodeBlock LegacyImagePageTemplate() {
+  // The same page as the default one, from the earlier version: only the generator line differs.
+  TCodeBlock block = ToBlock(kDefaultCode1Images);
+  block[2] = "  <meta name=\"generator\" content=\"QuorvaLinde 1.1 Freeware\">";
+  return block;
+}
 
 }  // namespace ql

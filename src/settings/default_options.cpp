@@ -23,6 +23,10 @@ void SetDefaultOptions(TGalleryOptions& o) {
   o.Code2 = DefaultCodeBlock(sDefaultCode2);
   o.Code3 = DefaultCodeBlock(sDefaultCode3);
   o.Code1Images = DefaultCodeBlock(sDefaultCode1Images);
+  CopyIndexLookToImagePages(o);
+}
+
+void CopyIndexLookToImagePages(TGalleryOptions& o) {
   o.UseNamesImages = o.UseNames;
   o.UseImageImages = o.UseImage;
   o.UseColorsImages = o.UseColors;

@@ -11,4 +11,8 @@ namespace ql {
 // ImageFile and ImageFileImages are left as they are.
 void SetDefaultOptions(TGalleryOptions& options);
 
+// The image pages take the index pages' look: names flag, background flag, colours flag and
+// the four colours.
+void CopyIndexLookToImagePages(TGalleryOptions& options);
+
 }  // namespace ql

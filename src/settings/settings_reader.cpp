@@ -4,6 +4,7 @@
 #include "platform/int_conversion.h"
 #include "platform/text_encoding.h"
 #include "settings/default_code_blocks.h"
+#include "settings/default_options.h"
 #include "settings/settings_layout.h"
 #include "settings/settings_line_cursor.h"
 
@@ -105,13 +106,7 @@ TSettingsContent ParseSettingsText(std::string_view bytes, const TGalleryOptions
     // flags and colours; their background image stays as it was.
     content.EarlierLayout = true;
     o.Code1Images = LegacyImagePageTemplate();
-    o.UseNamesImages = o.UseNames;
-    o.UseImageImages = o.UseImage;
-    o.UseColorsImages = o.UseColors;
-    o.BGColorImages = o.BGColor;
-    o.TextColorImages = o.TextColor;
-    o.LinkColorImages = o.LinkColor;
-    o.VisitedColorImages = o.VisitedColor;
+    CopyIndexLookToImagePages(o);
     return content;
   }
 
